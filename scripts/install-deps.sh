@@ -7,7 +7,7 @@ packages=(
   qt6-l10n-tools
   libicu-dev libfreexl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-core xvfb xauth x11-apps imagemagick
+  fonts-noto-core xvfb xauth x11-apps x11-utils imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do
