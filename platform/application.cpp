@@ -18,23 +18,29 @@ void GuardedApplication::reportFatal(const QString& text, Dialogs* dialogs, Exit
     std::fprintf(stderr, "%s\n", text.toUtf8().constData());
     if (dialogs)
         dialogs->message(text);
-    if (exiter)
+    if (exiter) {
         exiter->exitNow(3);
+        return;
+    }
     std::fflush(nullptr);
     std::_Exit(3);
 }
 
-bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
+bool runGuarded(const std::function<bool()>& handler, Dialogs* dialogs, Exiter* exiter) {
     try {
-        return QApplication::notify(receiver, event);
+        return handler();
     } catch (const store::StoreError& error) {
-        reportFatal(QString::fromUtf8(error.what()), dialogs_, exiter_);
+        GuardedApplication::reportFatal(QString::fromUtf8(error.what()), dialogs, exiter);
     } catch (const std::exception& error) {
-        reportFatal(QStringLiteral("حدث خطأ غير متوقع، وسيتوقف البرنامج:\n") +
-                        QString::fromUtf8(error.what()),
-                    dialogs_, exiter_);
+        GuardedApplication::reportFatal(QStringLiteral("حدث خطأ غير متوقع، وسيتوقف البرنامج:\n") +
+                                            QString::fromUtf8(error.what()),
+                                        dialogs, exiter);
     }
     return false;
+}
+
+bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
+    return runGuarded([&] { return QApplication::notify(receiver, event); }, dialogs_, exiter_);
 }
 
 } // namespace velmora::platform

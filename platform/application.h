@@ -6,7 +6,13 @@
 
 #include <QApplication>
 
+#include <functional>
+
 namespace velmora::platform {
+
+// Runs one event's handler; a store failure or any other exception escaping it is shown
+// and ends the program. Returns the handler's result, false after a failure.
+bool runGuarded(const std::function<bool()>& handler, Dialogs* dialogs, Exiter* exiter);
 
 class GuardedApplication final : public QApplication {
 public:
@@ -15,7 +21,7 @@ public:
     void setFailureServices(Dialogs* dialogs, Exiter* exiter);
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // Shows a failure and ends the program.
+    // Shows a failure and ends the program (through exiter when there is one).
     static void reportFatal(const QString& text, Dialogs* dialogs, Exiter* exiter);
 
 private:

@@ -31,9 +31,12 @@ public:
         (void)initial;
         if (inputAnswers.empty())
             return std::nullopt; // Cancel
-        auto answer = inputAnswers.front();
+        const bool cancelled = !inputAnswers.front().has_value();
+        const QString text = cancelled ? QString() : *inputAnswers.front();
         inputAnswers.pop_front();
-        return answer;
+        if (cancelled)
+            return std::nullopt;
+        return text;
     }
 
     std::vector<QString> messages;
