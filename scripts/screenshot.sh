@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out="$(realpath -m "${1:?usage: screenshot.sh OUT.png [DATA_FOLDER]}")"
-bash scripts/build.sh >/dev/null
+bash scripts/build.sh --target velmora velmora-data >/dev/null
 school="${2:-}"
 if [ -z "$school" ]; then
   school="$(mktemp -d)"
