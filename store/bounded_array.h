@@ -5,7 +5,9 @@
 
 #include <array>
 #include <cstddef>
+#include <limits>
 #include <optional>
+#include <type_traits>
 
 namespace velmora::store {
 
@@ -38,13 +40,13 @@ public:
     template <class... I>
         requires(sizeof...(I) == kRank)
     [[nodiscard]] T* find(I... idx) {
-        const Index index{static_cast<int>(idx)...};
+        const Index index{toIndex(idx)...};
         return inBounds(index) ? &items_[elementNumber(index)] : nullptr;
     }
     template <class... I>
         requires(sizeof...(I) == kRank)
     [[nodiscard]] const T* find(I... idx) const {
-        const Index index{static_cast<int>(idx)...};
+        const Index index{toIndex(idx)...};
         return inBounds(index) ? &items_[elementNumber(index)] : nullptr;
     }
 
@@ -71,6 +73,19 @@ public:
     bool operator==(const BoundedArray&) const = default;
 
 private:
+    // An index as int; a value int cannot hold becomes -1 so that it is refused, not wrapped.
+    template <class I> static constexpr int toIndex(I idx) {
+        if constexpr (std::is_integral_v<I> && std::is_signed_v<I>) {
+            if (static_cast<long long>(idx) < std::numeric_limits<int>::min() ||
+                static_cast<long long>(idx) > std::numeric_limits<int>::max())
+                return -1;
+        } else if constexpr (std::is_integral_v<I>) {
+            if (static_cast<unsigned long long>(idx) > static_cast<unsigned>(std::numeric_limits<int>::max()))
+                return -1;
+        }
+        return static_cast<int>(idx);
+    }
+
     std::array<T, kSize> items_{};
 };
 

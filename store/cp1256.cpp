@@ -90,6 +90,12 @@ char32_t nextCodePoint(std::string_view s, std::size_t& pos) {
         }
         cp = (cp << 6) | (c & 0x3F);
     }
+    // Overlong forms, surrogate halves and values past U+10FFFF are malformed too.
+    static constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kSmallest[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+        ++pos;
+        return kInvalid;
+    }
     pos += extra + 1;
     return cp;
 }

@@ -1,8 +1,9 @@
 #include "store/helpers.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
-#include <stdexcept>
+#include <system_error>
 
 namespace velmora::store {
 
@@ -50,14 +51,19 @@ double numericValue(std::string_view text) {
         if (exponent.size() > digitsStart)
             number += exponent;
     }
-    try {
-        return std::stod(number);
-    } catch (const std::out_of_range&) {
-        return number.starts_with('-') ? -std::numeric_limits<double>::infinity()
-                                       : std::numeric_limits<double>::infinity();
-    } catch (const std::invalid_argument&) {
-        return 0.0;
+    // from_chars reads '.' whatever the process locale is; it refuses a plus sign and
+    // reports a value beyond a double either way as out of range: too large is infinite,
+    // too small is zero.
+    const char* first = number.data();
+    if (*first == '+')
+        ++first;
+    double value = 0.0;
+    if (std::from_chars(first, number.data() + number.size(), value).ec == std::errc::result_out_of_range) {
+        value = number.find("e-") != std::string::npos ? 0.0 : std::numeric_limits<double>::infinity();
+        if (number.front() == '-')
+            value = -value;
     }
+    return value;
 }
 
 std::int64_t roundHalfEven(double value) {
@@ -84,12 +90,15 @@ std::int64_t divideHalfEven(std::int64_t numerator, std::int64_t denominator) {
 }
 
 std::string pupilDisplayName(const ClassRecord& pupil) {
+    // One space and the part are appended, then the whole is trimmed, for each part in
+    // turn: the parts' padding never piles up between them.
     std::string name;
     for (int part = 0; part < ClassRecord::kNamePartCount; ++part) {
         name += ' ';
         name += pupil.info.elements()[static_cast<std::size_t>(part)].value();
+        name = std::string(trimSpaces(name));
     }
-    return std::string(trimSpaces(name));
+    return name;
 }
 
 Mark markOf(std::int16_t right, std::int16_t wrong) {

@@ -23,8 +23,9 @@ std::optional<std::int16_t> integerValue(std::string_view text);
 // Halves-to-even quotient of two non-negative integers (record counts).
 std::int64_t divideHalfEven(std::int64_t numerator, std::int64_t denominator);
 
-// Full name shown for a pupil: " " + part for each of the four name parts, then trimmed.
-// Never-written parts count as empty, so the name never holds NUL characters.
+// Full name shown for a pupil: for each of the four name parts, one space and the part are
+// appended and the result trimmed. Never-written parts count as empty, so the name never
+// holds NUL characters.
 std::string pupilDisplayName(const ClassRecord& pupil);
 
 // Mark of a pupil's skill: '?' before any answer, X with only wrong answers, tick after
