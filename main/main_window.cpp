@@ -44,12 +44,16 @@ QLineEdit* maskedBox(QWidget* parent) {
 } // namespace
 
 MainWindow::MainWindow(store::DataStore& store, platform::Services& services, QWidget* parent)
-    : QWidget(parent), logic_(store, services), services_(services) {
+    : QWidget(parent), logic_(store, services), store_(store), services_(services) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(platform::programTitle());
     setLayoutDirection(Qt::RightToLeft);
     buildWidgets();
+    connectSignIn();
+    connectTeacher();
 }
+
+void MainWindow::connectSignIn() {}
 
 void MainWindow::buildWidgets() {
     auto* root = new QVBoxLayout(this);

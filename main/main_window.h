@@ -35,8 +35,13 @@ public:
 
 private:
     void buildWidgets();
+    // Pupil sign-in: the class lists, the pupil list and the entry button.
+    void connectSignIn();
+    // Teacher's code box and the question-list button (teacher_access.cpp).
+    void connectTeacher();
 
     MainLogic logic_;
+    store::DataStore& store_;
     platform::Services& services_;
 };
 

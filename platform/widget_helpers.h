@@ -2,6 +2,7 @@
 // Small widget conventions shared by every window.
 
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QStringList>
@@ -21,6 +22,15 @@ inline void fillUnchosen(QComboBox& list, const QStringList& items) {
 template <class W> W* named(W* widget, const char* objectName) {
     widget->setObjectName(QString::fromLatin1(objectName));
     return widget;
+}
+
+// Sets up one of the program's modal windows: design name, caption, right to left. Each
+// opening builds the window anew, so nothing is kept between openings.
+inline void setUpWindow(QDialog& window, const char* objectName, const QString& caption) {
+    window.setObjectName(QString::fromLatin1(objectName));
+    window.setWindowTitle(caption);
+    window.setLayoutDirection(Qt::RightToLeft);
+    window.setModal(true);
 }
 
 } // namespace velmora::platform
