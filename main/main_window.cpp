@@ -1,6 +1,7 @@
 #include "main/main_window.h"
 
 #include "platform/qt_services.h"
+#include "quiz/quiz_window.h"
 #include "platform/widget_helpers.h"
 
 #include <QComboBox>
@@ -44,7 +45,7 @@ QLineEdit* maskedBox(QWidget* parent) {
 } // namespace
 
 MainWindow::MainWindow(store::DataStore& store, platform::Services& services, QWidget* parent)
-    : QWidget(parent), logic_(store, services), store_(store), services_(services) {
+    : QWidget(parent), logic_(store, services), signIn_(store), store_(store), services_(services) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(platform::programTitle());
     setLayoutDirection(Qt::RightToLeft);
@@ -53,7 +54,51 @@ MainWindow::MainWindow(store::DataStore& store, platform::Services& services, QW
     connectTeacher();
 }
 
-void MainWindow::connectSignIn() {}
+void MainWindow::connectSignIn() {
+    // A choice in the grade list runs exactly what a choice in the section list runs.
+    connect(c, &QComboBox::activated, this, &MainWindow::reloadPupils);
+    connect(c1, &QComboBox::activated, this, &MainWindow::reloadPupils);
+    connect(Co, &QComboBox::activated, this, &MainWindow::choosePupil);
+    connect(Command10, &QPushButton::clicked, this, &MainWindow::signInPupil);
+}
+
+void MainWindow::reloadPupils() {
+    if (const auto items = signIn_.pupilItems(c->currentText(), c1->currentText()))
+        platform::fillUnchosen(*Co, *items);
+}
+
+void MainWindow::choosePupil() {
+    if (SignIn::disciplineMode(ta->text())) {
+        Frq->show();
+        f1->hide();
+        Frq->setFocus();
+    } else {
+        f1->show();
+        Frq->hide();
+    }
+}
+
+void MainWindow::signInPupil() {
+    SignInChoices choices;
+    choices.gradeText = c->currentText();
+    choices.gradePosition = c->currentIndex();
+    choices.sectionText = c1->currentText();
+    choices.sectionPosition = c1->currentIndex();
+    choices.subjectPosition = c2->currentIndex();
+    choices.subjectName = c2->currentText();
+    choices.pupilPosition = Co->currentIndex();
+    choices.pupilName = Co->currentText();
+    choices.password = tt->text();
+    const auto result = signIn_.signIn(choices);
+    if (result.outcome == SignIn::Outcome::WrongPassword) {
+        services_.dialogs.message(SignIn::wrongPasswordMessage());
+    } else if (result.outcome == SignIn::Outcome::OpenQuiz) {
+        quiz::QuizWindow quizWindow(store_, services_, result.context, this);
+        services_.modal.openModal(quizWindow);
+        // The next pupil at this computer must type a password of his own.
+        tt->clear();
+    }
+}
 
 void MainWindow::buildWidgets() {
     auto* root = new QVBoxLayout(this);

@@ -3,6 +3,7 @@
 // boxes and the question-list button.
 
 #include "main/main_logic.h"
+#include "main/sign_in.h"
 
 #include <QWidget>
 
@@ -40,7 +41,12 @@ private:
     // Teacher's code box and the question-list button (teacher_access.cpp).
     void connectTeacher();
 
+    void reloadPupils();
+    void choosePupil();
+    void signInPupil();
+
     MainLogic logic_;
+    SignIn signIn_;
     store::DataStore& store_;
     platform::Services& services_;
 };

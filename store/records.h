@@ -111,6 +111,10 @@ struct CodeRecord {
 struct QuestionRecord {
     static constexpr std::size_t kSize = 604;
     static constexpr int kMaxChoice = 5;
+    // Byte offsets of the fields that whole-bank scans look at before decoding a record.
+    static constexpr std::size_t kGradeOffset = 4;
+    static constexpr std::size_t kSubjectOffset = 6;
+    static constexpr std::size_t kSkillOffset = 8;
     std::int32_t recNo = 0;
     std::int16_t grade = 0;
     std::int16_t subject = 0;

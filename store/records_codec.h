@@ -91,6 +91,11 @@ private:
 
 } // namespace codec
 
+// A little-endian Integer straight from a record image, for scans that skip most records.
+inline std::int16_t peekInt16(std::span<const std::uint8_t> bytes, std::size_t offset) {
+    return static_cast<std::int16_t>(bytes[offset] | (bytes[offset + 1] << 8));
+}
+
 template <class R> using RecordBytes = std::array<std::uint8_t, R::kSize>;
 
 // Record of a byte image; `bytes` must be exactly R::kSize long.

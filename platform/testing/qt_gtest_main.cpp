@@ -2,6 +2,7 @@
 // with the program's font mapping.
 
 #include "platform/fonts.h"
+#include "resources/resources.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    velmora::resources::initialise();
     QApplication::setLayoutDirection(Qt::RightToLeft);
     velmora::platform::installFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);
