@@ -106,6 +106,8 @@ void QuizWindow::buildWidgets() {
     // The question and its choices.
     mh = named(new QLabel(this), "mh");
     mh->setWordWrap(true);
+    // Questions often start with digits: keep them at the right edge all the same.
+    mh->setAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter);
     QFont questionFont = mh->font();
     questionFont.setPointSize(questionFont.pointSize() + 4);
     questionFont.setBold(true);
@@ -130,6 +132,7 @@ void QuizWindow::buildWidgets() {
         sf[i]->setObjectName(indexed("sf", i));
         sf[i]->setFont(choiceFont);
         sf[i]->setWordWrap(true);
+        sf[i]->setAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter);
         sf[i]->hide();
         choices->addWidget(o[i], i, 0);
         choices->addWidget(sf[i], i, 1);

@@ -69,7 +69,7 @@ void LevelViewWindow::buildWidgets() {
         m[i]->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         m[i]->setFont(small);
         m[i]->setFixedWidth(kCellWidth);
-        m[i]->setMinimumHeight(40);
+        m[i]->setMinimumHeight(44);
         auto* marks = new QHBoxLayout;
         aa1[i] = new QLabel(this);
         aa1[i]->setObjectName(indexed("aa1", i));
@@ -77,6 +77,7 @@ void LevelViewWindow::buildWidgets() {
         p[i] = new QLabel(this);
         p[i]->setObjectName(indexed("p", i));
         p[i]->setFixedSize(32, 32);
+        p[i]->setFrameShape(QFrame::StyledPanel);
         p[i]->setAlignment(Qt::AlignCenter);
         ab1[i] = new QLabel(this);
         ab1[i]->setObjectName(indexed("ab1", i));
