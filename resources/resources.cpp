@@ -2,7 +2,10 @@
 
 #include <QtCore/qglobal.h>
 
-static void initResourcesOutsideNamespace() { Q_INIT_RESOURCE(resources); }
+static void initResourcesOutsideNamespace() {
+    Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(authoring);
+}
 
 namespace velmora::resources {
 

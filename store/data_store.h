@@ -5,10 +5,12 @@
 #include "store/file_table.h"
 #include "store/records_codec.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -112,6 +114,12 @@ public:
     // the last recorded answer or violation.
     std::string today;
     std::string lastTime;
+
+    // The skills editors' own count per grade (index 1..6): the number of skills of the
+    // subject last chosen in that grade's editor, raised by its appends. Unset until the
+    // editor first sets it; the file's start-up count stands for it until then. Only the
+    // editors use it: other windows walk the skills file's record count.
+    std::array<std::optional<std::int32_t>, 7> skillsEditorCount{};
 
     // Test hook: called at each step of a compaction; throwing simulates a crash there.
     std::function<void(CompactStep)> compactStepHook;

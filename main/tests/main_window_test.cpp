@@ -1,4 +1,5 @@
 #include "main/main_window.h"
+#include "store/testing/test_folder.h"
 #include "platform/single_instance.h"
 #include "platform/testing/fake_services.h"
 #include "store/data_store.h"
@@ -20,10 +21,7 @@ namespace {
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = fs::path(VELMORA_TEST_TMP) / "main" / info->name();
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        folder = store::testing::testFolder("main");
     }
 
     template <class W> W* child(QWidget& window, const char* name) {

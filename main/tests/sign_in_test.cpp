@@ -1,4 +1,5 @@
 #include "main/main_window.h"
+#include "store/testing/test_folder.h"
 #include "platform/testing/fake_services.h"
 #include "store/testing/school_builder.h"
 
@@ -18,9 +19,7 @@ namespace {
 class SignInTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = store::testing::freshFolder(std::filesystem::path(VELMORA_TEST_TMP) / "signin",
-                                             info->name());
+        folder = store::testing::testFolder("signin");
         {
             store::DataStore seed(folder);
             store::testing::SchoolBuilder school(seed);

@@ -1,4 +1,5 @@
 #include "platform/testing/fake_services.h"
+#include "store/testing/test_folder.h"
 #include "quiz/permissions_window.h"
 #include "store/testing/school_builder.h"
 
@@ -18,9 +19,7 @@ namespace {
 class PermissionsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = store::testing::freshFolder(std::filesystem::path(VELMORA_TEST_TMP) / "permissions",
-                                             info->name());
+        folder = store::testing::testFolder("permissions");
         store = std::make_unique<store::DataStore>(folder);
         school = std::make_unique<store::testing::SchoolBuilder>(*store);
         school->subject("لغتي");

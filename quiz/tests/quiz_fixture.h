@@ -2,6 +2,7 @@
 // A grade-4 class with one subject, three skills and their questions, for quiz tests.
 
 #include "platform/testing/fake_services.h"
+#include "store/testing/test_folder.h"
 #include "quiz/quiz_logic.h"
 #include "store/testing/school_builder.h"
 
@@ -12,9 +13,7 @@ namespace velmora::quiz::testing {
 class QuizFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = store::testing::freshFolder(std::filesystem::path(VELMORA_TEST_TMP) / "quiz",
-                                             std::string(info->test_suite_name()) + "." + info->name());
+        folder = store::testing::testFolder("quiz");
         store = std::make_unique<store::DataStore>(folder);
         store::testing::SchoolBuilder school(*store);
         store->today = "1447/06/18    ";

@@ -1,4 +1,5 @@
 #include "platform/testing/fake_services.h"
+#include "store/testing/test_folder.h"
 #include "results/level_view_window.h"
 #include "store/testing/school_builder.h"
 
@@ -14,9 +15,7 @@ namespace {
 class LevelViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = store::testing::freshFolder(std::filesystem::path(VELMORA_TEST_TMP) / "level",
-                                             info->name());
+        folder = store::testing::testFolder("level");
         store = std::make_unique<store::DataStore>(folder);
         store::testing::SchoolBuilder school(*store);
         school.subject("لغتي");
