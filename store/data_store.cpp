@@ -79,34 +79,34 @@ DataStore::~DataStore() {
             ::close(f.fd);
 }
 
-std::filesystem::path DataStore::pathOf(const FileSpec& spec) const {
-    return folder_ / std::filesystem::path(std::u8string(spec.name.begin(), spec.name.end()));
+std::filesystem::path DataStore::pathOf(const FileSpec& fileSpec) const {
+    return folder_ / std::filesystem::path(std::u8string(fileSpec.name.begin(), fileSpec.name.end()));
 }
 
-int DataStore::openPath(const FileSpec& spec, bool truncate) const {
+int DataStore::openPath(const FileSpec& fileSpec, bool truncate) const {
     int flags = O_RDWR | O_CREAT | O_CLOEXEC;
     if (truncate)
         flags |= O_TRUNC;
     int fd;
     do {
-        fd = ::open(pathOf(spec).c_str(), flags, 0666);
+        fd = ::open(pathOf(fileSpec).c_str(), flags, 0666);
     } while (fd < 0 && errno == EINTR);
     return fd;
 }
 
 void DataStore::openDataFiles() {
     bool created = false;
-    for (const auto& spec : dataFiles()) {
-        if (files_.contains(spec.number))
+    for (const auto& fileSpec : dataFiles()) {
+        if (files_.contains(fileSpec.number))
             continue;
         std::error_code ec;
-        const bool existed = std::filesystem::exists(pathOf(spec), ec);
-        const int fd = openPath(spec, false);
+        const bool existed = std::filesystem::exists(pathOf(fileSpec), ec);
+        const int fd = openPath(fileSpec, false);
         if (fd < 0)
-            throw StoreError(cannotOpenMessage(spec.name));
+            throw StoreError(cannotOpenMessage(fileSpec.name));
         created = created || !existed;
-        files_[spec.number] = OpenFile{fd, &spec, 0};
-        files_[spec.number].count = recordCount(spec.number);
+        files_[fileSpec.number] = OpenFile{fd, &fileSpec, 0};
+        files_[fileSpec.number].count = recordCount(fileSpec.number);
     }
     if (created)
         syncFolder();
@@ -115,8 +115,8 @@ void DataStore::openDataFiles() {
 const DataStore::OpenFile& DataStore::openFile(int file) const {
     const auto it = files_.find(file);
     if (it == files_.end()) {
-        const FileSpec* spec = findFile(file);
-        throw StoreError(cannotOpenMessage(spec ? spec->name : "#" + std::to_string(file)));
+        const FileSpec* fileSpec = findFile(file);
+        throw StoreError(cannotOpenMessage(fileSpec ? fileSpec->name : "#" + std::to_string(file)));
     }
     return it->second;
 }
@@ -133,18 +133,18 @@ std::int64_t DataStore::fileLength(int file) const {
     const OpenFile& f = openFile(file);
     struct stat st {};
     if (::fstat(f.fd, &st) != 0)
-        throw StoreError(cannotReadMessage(f.spec->name));
+        throw StoreError(cannotReadMessage(f.fileSpec->name));
     return st.st_size;
 }
 
 std::int32_t DataStore::recordCount(int file) const {
     const OpenFile& f = openFile(file);
-    return static_cast<std::int32_t>(divideHalfEven(fileLength(file), f.spec->recordLength));
+    return static_cast<std::int32_t>(divideHalfEven(fileLength(file), f.fileSpec->recordLength));
 }
 
 std::int32_t DataStore::wholeRecordCount(int file) const {
     const OpenFile& f = openFile(file);
-    return static_cast<std::int32_t>(fileLength(file) / f.spec->recordLength);
+    return static_cast<std::int32_t>(fileLength(file) / f.fileSpec->recordLength);
 }
 
 std::int32_t DataStore::refreshCount(int file) {
@@ -155,26 +155,26 @@ std::int32_t DataStore::refreshCount(int file) {
 
 void DataStore::readRecord(int file, std::int32_t record, std::span<std::uint8_t> out) const {
     const OpenFile& f = openFile(file);
-    if (out.size() != static_cast<std::size_t>(f.spec->recordLength))
+    if (out.size() != static_cast<std::size_t>(f.fileSpec->recordLength))
         throw std::invalid_argument("record buffer does not match the file's record length");
     if (record < 1)
-        throw StoreError(badRecordNumberMessage(f.spec->name, record));
-    const off_t offset = static_cast<off_t>(record - 1) * f.spec->recordLength;
+        throw StoreError(badRecordNumberMessage(f.fileSpec->name, record));
+    const off_t offset = static_cast<off_t>(record - 1) * f.fileSpec->recordLength;
     const ssize_t n = readUpTo(f.fd, out.data(), out.size(), offset);
     if (n < 0)
-        throw StoreError(cannotReadMessage(f.spec->name));
+        throw StoreError(cannotReadMessage(f.fileSpec->name));
     std::fill(out.begin() + n, out.end(), std::uint8_t{0});
 }
 
 void DataStore::writeRecord(int file, std::int32_t record, std::span<const std::uint8_t> in) {
     const OpenFile& f = openFile(file);
-    if (in.size() != static_cast<std::size_t>(f.spec->recordLength))
+    if (in.size() != static_cast<std::size_t>(f.fileSpec->recordLength))
         throw std::invalid_argument("record buffer does not match the file's record length");
     if (record < 1)
-        throw StoreError(badRecordNumberMessage(f.spec->name, record));
-    const off_t offset = static_cast<off_t>(record - 1) * f.spec->recordLength;
+        throw StoreError(badRecordNumberMessage(f.fileSpec->name, record));
+    const off_t offset = static_cast<off_t>(record - 1) * f.fileSpec->recordLength;
     if (!writeAll(f.fd, in.data(), in.size(), offset))
-        throw StoreError(cannotWriteMessage(f.spec->name));
+        throw StoreError(cannotWriteMessage(f.fileSpec->name));
     if (batchDepth_ > 0) {
         if (std::find(batchDirty_.begin(), batchDirty_.end(), file) == batchDirty_.end())
             batchDirty_.push_back(file);
@@ -185,7 +185,7 @@ void DataStore::writeRecord(int file, std::int32_t record, std::span<const std::
 
 void DataStore::syncFile(const OpenFile& f) const {
     if (::fdatasync(f.fd) != 0)
-        throw StoreError(cannotWriteMessage(f.spec->name));
+        throw StoreError(cannotWriteMessage(f.fileSpec->name));
 }
 
 void DataStore::syncFolder() const {
@@ -200,19 +200,19 @@ void DataStore::visitRun(int file, std::int32_t first, std::int32_t last,
                          const std::function<bool(std::int32_t, std::span<const std::uint8_t>)>& fn) const {
     const OpenFile& f = openFile(file);
     if (first < 1)
-        throw StoreError(badRecordNumberMessage(f.spec->name, first));
+        throw StoreError(badRecordNumberMessage(f.fileSpec->name, first));
     if (last < first)
         return;
-    const auto length = static_cast<std::size_t>(f.spec->recordLength);
+    const auto length = static_cast<std::size_t>(f.fileSpec->recordLength);
     const std::size_t perRun = std::max<std::size_t>(1, kRunBytes / length);
     std::vector<std::uint8_t> buffer(perRun * length);
     for (std::int64_t start = first; start <= last;) {
         const auto records = static_cast<std::size_t>(
             std::min<std::int64_t>(static_cast<std::int64_t>(perRun), last - start + 1));
         const std::size_t bytes = records * length;
-        const ssize_t n = readUpTo(f.fd, buffer.data(), bytes, static_cast<off_t>(start - 1) * f.spec->recordLength);
+        const ssize_t n = readUpTo(f.fd, buffer.data(), bytes, static_cast<off_t>(start - 1) * f.fileSpec->recordLength);
         if (n < 0)
-            throw StoreError(cannotReadMessage(f.spec->name));
+            throw StoreError(cannotReadMessage(f.fileSpec->name));
         std::fill(buffer.begin() + n, buffer.begin() + static_cast<std::ptrdiff_t>(bytes), std::uint8_t{0});
         for (std::size_t i = 0; i < records; ++i) {
             const auto number = static_cast<std::int32_t>(start + static_cast<std::int64_t>(i));
@@ -231,8 +231,8 @@ CompactResult DataStore::compactListFile(int file, std::int32_t record) {
 
     const FileSpec& scratchSpec = *findFile(files::kScratch);
     const auto scratchPath = pathOf(scratchSpec);
-    const auto listPath = pathOf(*list.spec);
-    const std::string failed = compactFailedMessage(list.spec->name);
+    const auto listPath = pathOf(*list.fileSpec);
+    const std::string failed = compactFailedMessage(list.fileSpec->name);
 
     int scratch = openPath(scratchSpec, true);
     if (scratch < 0)

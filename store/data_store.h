@@ -127,14 +127,14 @@ public:
 private:
     struct OpenFile {
         int fd = -1;
-        const FileSpec* spec = nullptr;
+        const FileSpec* fileSpec = nullptr;
         std::int32_t count = 0;
     };
 
     const OpenFile& openFile(int file) const;
     OpenFile& openFile(int file);
-    std::filesystem::path pathOf(const FileSpec& spec) const;
-    int openPath(const FileSpec& spec, bool truncate) const;
+    std::filesystem::path pathOf(const FileSpec& fileSpec) const;
+    int openPath(const FileSpec& fileSpec, bool truncate) const;
     void syncFile(const OpenFile& f) const;
     void syncFolder() const;
     void visitRun(int file, std::int32_t first, std::int32_t last,

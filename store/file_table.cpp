@@ -48,18 +48,18 @@ const std::array<FileSpec, kDataFileCount>& dataFiles() { return kFiles; }
 const FileSpec* findFile(int number) {
     if (number == files::kScratch)
         return &kScratchFile;
-    for (const auto& spec : kFiles)
-        if (spec.number == number)
-            return &spec;
+    for (const auto& fileSpec : kFiles)
+        if (fileSpec.number == number)
+            return &fileSpec;
     return nullptr;
 }
 
 const FileSpec* findFileByName(std::string_view name) {
     if (name == kScratchFile.name)
         return &kScratchFile;
-    for (const auto& spec : kFiles)
-        if (spec.name == name)
-            return &spec;
+    for (const auto& fileSpec : kFiles)
+        if (fileSpec.name == name)
+            return &fileSpec;
     return nullptr;
 }
 

@@ -36,10 +36,10 @@ inline constexpr std::size_t kDataFileCount = 50;
 // Every file opened at start-up, in opening order (the scratch file is not among them).
 const std::array<FileSpec, kDataFileCount>& dataFiles();
 
-// The spec of a file number (including the scratch file), or nothing for an unknown number.
+// The fileSpec of a file number (including the scratch file), or nothing for an unknown number.
 const FileSpec* findFile(int number);
 
-// The spec of a file by its name ("المواد.mdb", "sf42.mdb", ...).
+// The fileSpec of a file by its name ("المواد.mdb", "sf42.mdb", ...).
 const FileSpec* findFileByName(std::string_view name);
 
 // File number of the class file of grade 1..6 and section 1..6.

@@ -63,11 +63,11 @@ TEST_F(MainWindowTest, StartUpInAnEmptyFolderCreatesTheFiftyEmptyFiles) {
         EXPECT_EQ(fs::file_size(entry.path()), 0u) << entry.path();
     }
     EXPECT_EQ(names.size(), 50u);
-    for (const auto& spec : store::dataFiles())
-        EXPECT_TRUE(names.contains(std::string(spec.name))) << spec.name;
+    for (const auto& fileSpec : store::dataFiles())
+        EXPECT_TRUE(names.contains(std::string(fileSpec.name))) << fileSpec.name;
     EXPECT_FALSE(names.contains("moad.tmp"));
-    for (const auto& spec : store::dataFiles())
-        EXPECT_EQ(store.count(spec.number), 0);
+    for (const auto& fileSpec : store::dataFiles())
+        EXPECT_EQ(store.count(fileSpec.number), 0);
     EXPECT_EQ(child<QComboBox>(window, "c2")->count(), 0);
     EXPECT_TRUE(fakes.dialogs.messages.empty());
 }

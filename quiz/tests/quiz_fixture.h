@@ -45,10 +45,10 @@ protected:
 
     std::vector<std::uint8_t> fileBytes(int file) const {
         std::vector<std::uint8_t> bytes;
-        const auto spec = store::findFile(file);
+        const auto fileSpec = store::findFile(file);
         const std::int32_t n = store->wholeRecordCount(file);
         for (std::int32_t i = 1; i <= n; ++i) {
-            std::vector<std::uint8_t> record(static_cast<std::size_t>(spec->recordLength));
+            std::vector<std::uint8_t> record(static_cast<std::size_t>(fileSpec->recordLength));
             store->readRecord(file, i, record);
             bytes.insert(bytes.end(), record.begin(), record.end());
         }

@@ -57,9 +57,9 @@ TEST_F(DataStoreTest, OpeningAnEmptyFolderCreatesTheFiftyFilesEmpty) {
         EXPECT_EQ(entry.file_size(), 0u) << entry.path();
     }
     std::set<std::string> expected;
-    for (const auto& spec : dataFiles()) {
-        expected.insert(std::string(spec.name));
-        EXPECT_EQ(store.count(spec.number), 0) << spec.name;
+    for (const auto& fileSpec : dataFiles()) {
+        expected.insert(std::string(fileSpec.name));
+        EXPECT_EQ(store.count(fileSpec.number), 0) << fileSpec.name;
     }
     EXPECT_EQ(onDisk, expected);
     EXPECT_EQ(onDisk.size(), 50u);

@@ -118,10 +118,10 @@ TEST(FileTable, ClassFileNumbersAreGradeThenSectionDigit) {
         for (int s = 1; s <= 6; ++s) {
             const auto number = classFileNumber(g, s);
             ASSERT_TRUE(number.has_value());
-            const FileSpec* spec = findFile(*number);
-            ASSERT_NE(spec, nullptr);
-            EXPECT_EQ(spec->name, "sf" + std::to_string(g) + std::to_string(s) + ".mdb");
-            EXPECT_EQ(spec->type, RecordType::Class);
+            const FileSpec* fileSpec = findFile(*number);
+            ASSERT_NE(fileSpec, nullptr);
+            EXPECT_EQ(fileSpec->name, "sf" + std::to_string(g) + std::to_string(s) + ".mdb");
+            EXPECT_EQ(fileSpec->type, RecordType::Class);
         }
     for (auto [g, s] : std::initializer_list<std::pair<int, int>>{{0, 1}, {7, 1}, {1, 0}, {1, 7}, {-1, -1}})
         EXPECT_EQ(classFileNumber(g, s), std::nullopt) << g << "," << s;
@@ -144,12 +144,12 @@ TEST(FileTable, FiftyFilesInOpeningOrder) {
                          62,  63, 64, 65, 66, 2,  3,  5,  6,  7,  8,  9,  17, 18, 4,  19};
     std::set<std::string_view> names;
     for (std::size_t i = 0; i < dataFiles().size(); ++i) {
-        const FileSpec& spec = dataFiles()[i];
-        EXPECT_EQ(spec.number, order[i]) << i;
-        EXPECT_EQ(findFile(spec.number), &spec);
-        EXPECT_EQ(findFileByName(spec.name), &spec);
-        EXPECT_EQ(spec.counted, spec.type != RecordType::Class) << spec.name;
-        names.insert(spec.name);
+        const FileSpec& fileSpec = dataFiles()[i];
+        EXPECT_EQ(fileSpec.number, order[i]) << i;
+        EXPECT_EQ(findFile(fileSpec.number), &fileSpec);
+        EXPECT_EQ(findFileByName(fileSpec.name), &fileSpec);
+        EXPECT_EQ(fileSpec.counted, fileSpec.type != RecordType::Class) << fileSpec.name;
+        names.insert(fileSpec.name);
     }
     EXPECT_EQ(names.size(), kDataFileCount);
     ASSERT_NE(findFile(files::kScratch), nullptr);

@@ -115,11 +115,11 @@ TYPED_TEST_SUITE(RecordContract, RecordTypes, RecordTypeNames);
 
 TYPED_TEST(RecordContract, LengthIsTheFileTableRecordLength) {
     int files = 0;
-    for (const auto& spec : dataFiles()) {
-        if (spec.type != Kind<TypeParam>::type)
+    for (const auto& fileSpec : dataFiles()) {
+        if (fileSpec.type != Kind<TypeParam>::type)
             continue;
         ++files;
-        EXPECT_EQ(static_cast<std::size_t>(spec.recordLength), TypeParam::kSize) << spec.name;
+        EXPECT_EQ(static_cast<std::size_t>(fileSpec.recordLength), TypeParam::kSize) << fileSpec.name;
     }
     EXPECT_GT(files, 0);
 }
