@@ -18,19 +18,6 @@ using platform::named;
 
 namespace {
 
-QString indexedName(const char* group, int index) {
-    return QStringLiteral("%1_%2").arg(QString::fromLatin1(group)).arg(index);
-}
-
-QLabel* rowLabel(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setMinimumHeight(22);
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    return label;
-}
-
 } // namespace
 
 CodeListWindow::CodeListWindow(store::DataStore& store, platform::Services& services, CodeList list,
@@ -132,11 +119,11 @@ void CodeListWindow::buildWidgets(CodeList list) {
     grid->addWidget(named(new QLabel(QStringLiteral("الماده"), this), "Label2_1"), 0, 1, Qt::AlignCenter);
     for (int i = 0; i < CodeListLogic::kRows; ++i) {
         const auto row = static_cast<std::size_t>(i);
-        l1[row] = rowLabel(this);
-        l1[row]->setObjectName(indexedName("l1", i));
+        l1[row] = platform::boxedLabel(this);
+        l1[row]->setObjectName(platform::indexedName("l1", i));
         l1[row]->setAlignment(Qt::AlignCenter);
-        l2[row] = rowLabel(this);
-        l2[row]->setObjectName(indexedName("l2", i));
+        l2[row] = platform::boxedLabel(this);
+        l2[row]->setObjectName(platform::indexedName("l2", i));
         grid->addWidget(l1[row], i + 1, 0);
         grid->addWidget(l2[row], i + 1, 1);
     }

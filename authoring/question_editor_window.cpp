@@ -19,13 +19,9 @@ using platform::named;
 
 namespace {
 
-QString indexedName(const char* group, int index) {
-    return QStringLiteral("%1_%2").arg(QString::fromLatin1(group)).arg(index);
-}
-
 QLabel* caption(QWidget& window, const QString& text, const char* group, int index) {
     auto* label = new QLabel(text, &window);
-    label->setObjectName(index < 0 ? QString::fromLatin1(group) : indexedName(group, index));
+    label->setObjectName(index < 0 ? QString::fromLatin1(group) : platform::indexedName(group, index));
     return label;
 }
 
@@ -88,13 +84,13 @@ void QuestionEditorWindow::buildWidgets() {
         cellLayout->addWidget(
             caption(*this, QString::number(i + 1), "Label1", kChoiceNumberLabel[at]));
         auto* marker = new QToolButton(this);
-        marker->setObjectName(indexedName("o", i));
+        marker->setObjectName(platform::indexedName("o", i));
         marker->setCheckable(true);
         marker->setIconSize(QSize(22, 22));
         o[at] = marker;
         cellLayout->addWidget(marker);
         Text1[at] = new QLineEdit(this);
-        Text1[at]->setObjectName(indexedName("Text1", i));
+        Text1[at]->setObjectName(platform::indexedName("Text1", i));
         cellLayout->addWidget(Text1[at], 1);
         choices->addLayout(cellLayout, i / 2, i % 2);
     }
@@ -103,7 +99,7 @@ void QuestionEditorWindow::buildWidgets() {
     // Hidden holders of the two marker pictures.
     for (int i = kChoiceCount; i < kChoiceCount + 2; ++i) {
         auto* holder = new QToolButton(this);
-        holder->setObjectName(indexedName("o", i));
+        holder->setObjectName(platform::indexedName("o", i));
         holder->setIcon(QIcon(i == kChoiceCount ? QStringLiteral(":/velmora/question_tick.svg")
                                                 : QStringLiteral(":/velmora/question_cross.svg")));
         holder->hide();

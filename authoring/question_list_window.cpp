@@ -11,13 +11,9 @@ namespace velmora::authoring {
 
 namespace {
 
-QString indexedName(const char* group, int index) {
-    return QStringLiteral("%1_%2").arg(QString::fromLatin1(group)).arg(index);
-}
-
 QLabel* cell(QWidget& window, const char* group, int index) {
     auto* label = new QLabel(&window);
-    label->setObjectName(indexedName(group, index));
+    label->setObjectName(platform::indexedName(group, index));
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setMinimumHeight(24);
@@ -47,7 +43,7 @@ QGridLayout* QuestionListGrid::build(QWidget& window) {
     int column = 0;
     for (const auto& c : columns) {
         auto* header = new QLabel(QString::fromUtf16(c.caption), &window);
-        header->setObjectName(indexedName("Label2", c.headerIndex));
+        header->setObjectName(platform::indexedName("Label2", c.headerIndex));
         header->setAlignment(Qt::AlignCenter);
         QFont bold = header->font();
         bold.setBold(true);

@@ -32,19 +32,6 @@ constexpr GradeDesign kGrades[] = {
 
 const GradeDesign& designOf(int grade) { return kGrades[static_cast<std::size_t>(grade - 1)]; }
 
-QString indexedName(const char* group, int index) {
-    return QStringLiteral("%1_%2").arg(QString::fromLatin1(group)).arg(index);
-}
-
-QLabel* boxedLabel(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setMinimumHeight(22);
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    return label;
-}
-
 } // namespace
 
 const char* SkillsEditorWindow::designName(int grade) { return designOf(grade).name; }
@@ -133,7 +120,7 @@ void SkillsEditorWindow::buildWidgets() {
     auto* codes = new QHBoxLayout;
     for (int k = 0; k < 3; ++k) {
         auto* box = new QLineEdit(this);
-        box->setObjectName(indexedName("nx", k));
+        box->setObjectName(platform::indexedName("nx", k));
         box->setFixedWidth(44);
         box->setAlignment(Qt::AlignCenter);
         nx[static_cast<std::size_t>(k)] = box;
@@ -168,17 +155,17 @@ void SkillsEditorWindow::buildWidgets() {
     const char16_t* headers[] = {u"الرمز", u"المهاره", u"الحاله"};
     for (int col = 0; col < 3; ++col) {
         auto* header = new QLabel(QString::fromUtf16(headers[col]), this);
-        header->setObjectName(indexedName("Label2", col));
+        header->setObjectName(platform::indexedName("Label2", col));
         grid->addWidget(header, 0, col, Qt::AlignCenter);
     }
     for (int i = 0; i < SkillsEditorLogic::kRows; ++i) {
         const auto row = static_cast<std::size_t>(i);
-        l1[row] = boxedLabel(this);
-        l1[row]->setObjectName(indexedName("l1", i));
-        l2[row] = boxedLabel(this);
-        l2[row]->setObjectName(indexedName("l2", i));
-        l3[row] = boxedLabel(this);
-        l3[row]->setObjectName(indexedName("l3", i));
+        l1[row] = platform::boxedLabel(this);
+        l1[row]->setObjectName(platform::indexedName("l1", i));
+        l2[row] = platform::boxedLabel(this);
+        l2[row]->setObjectName(platform::indexedName("l2", i));
+        l3[row] = platform::boxedLabel(this);
+        l3[row]->setObjectName(platform::indexedName("l3", i));
         grid->addWidget(l1[row], i + 1, 0);
         grid->addWidget(l2[row], i + 1, 1);
         grid->addWidget(l3[row], i + 1, 2);

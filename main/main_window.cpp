@@ -19,12 +19,8 @@ using platform::named;
 
 namespace {
 
-QLabel* heading(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    font.setPointSize(font.pointSize() + 2);
-    label->setFont(font);
+QLabel* columnHeading(const QString& text, QWidget* parent) {
+    QLabel* label = platform::heading(text, parent, 2);
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
@@ -105,7 +101,7 @@ void MainWindow::buildWidgets() {
     root->setContentsMargins(24, 18, 24, 12);
     root->setSpacing(14);
 
-    auto* title = heading(QStringLiteral("قياس مهارات الطلاب"), this);
+    auto* title = columnHeading(QStringLiteral("قياس مهارات الطلاب"), this);
     QFont titleFont = title->font();
     titleFont.setPointSize(titleFont.pointSize() + 6);
     title->setFont(titleFont);
@@ -131,7 +127,7 @@ void MainWindow::buildWidgets() {
     };
     int column = 0;
     for (const auto& col : columns) {
-        choices->addWidget(heading(QString::fromUtf16(col.headingText), this), 0, column);
+        choices->addWidget(columnHeading(QString::fromUtf16(col.headingText), this), 0, column);
         choices->addWidget(prompt(QString::fromUtf16(col.promptText), this), 1, column);
         choices->addWidget(col.list, 2, column);
         choices->setColumnStretch(column, col.stretch);
@@ -167,10 +163,10 @@ void MainWindow::buildWidgets() {
     teacher->setHorizontalSpacing(16);
     tm = named(maskedBox(this), "tm");
     ta = named(maskedBox(this), "ta");
-    teacher->addWidget(heading(QStringLiteral("المعلم"), this), 0, 0);
+    teacher->addWidget(columnHeading(QStringLiteral("المعلم"), this), 0, 0);
     teacher->addWidget(prompt(QStringLiteral("ادخل كلمة السر واضغط انتر"), this), 1, 0);
     teacher->addWidget(tm, 2, 0);
-    teacher->addWidget(heading(QStringLiteral("كلمة السر"), this), 0, 1);
+    teacher->addWidget(columnHeading(QStringLiteral("كلمة السر"), this), 0, 1);
     teacher->addWidget(ta, 2, 1);
     Command5 = named(new QPushButton(QStringLiteral("عرض الاسئله"), this), "Command5");
     teacher->addWidget(Command5, 2, 2);

@@ -1,15 +1,12 @@
 #include "main/sign_in.h"
 
+#include "platform/numbers.h"
 #include "store/helpers.h"
 
 namespace velmora::main {
 
 namespace {
 constexpr double kDisciplineCode = 6572;
-
-int numberOf(const QString& text) {
-    return static_cast<int>(store::roundHalfEven(store::numericValue(text.toStdString())));
-}
 } // namespace
 
 const QString& SignIn::pupilPrompt() {
@@ -24,7 +21,7 @@ const QString& SignIn::wrongPasswordMessage() {
 
 std::optional<QStringList> SignIn::pupilItems(const QString& gradeText,
                                               const QString& sectionText) const {
-    const auto file = store::classFileNumber(numberOf(gradeText), numberOf(sectionText));
+    const auto file = store::classFileNumber(platform::numberOf(gradeText), platform::numberOf(sectionText));
     if (!file)
         return std::nullopt;
     QStringList items{pupilPrompt()};
@@ -43,8 +40,8 @@ bool SignIn::disciplineMode(const QString& modeText) {
 SignIn::Result SignIn::signIn(const SignInChoices& choices) const {
     if (choices.subjectPosition < 0 || choices.pupilPosition < 1)
         return {};
-    const int grade = numberOf(choices.gradeText);
-    const int section = numberOf(choices.sectionText);
+    const int grade = platform::numberOf(choices.gradeText);
+    const int section = platform::numberOf(choices.sectionText);
     const auto file = store::classFileNumber(grade, section);
     if (!file)
         return {};

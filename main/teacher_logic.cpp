@@ -1,5 +1,6 @@
 #include "main/teacher_logic.h"
 
+#include "platform/numbers.h"
 #include "store/file_table.h"
 #include "store/helpers.h"
 
@@ -8,13 +9,6 @@
 namespace velmora::main {
 
 namespace {
-
-int numberOf(const QString& text) {
-    const double value = store::numericValue(text.toStdString());
-    if (!(value >= 0.0 && value <= 1000.0))
-        return 0;
-    return static_cast<int>(store::roundHalfEven(value));
-}
 
 } // namespace
 
@@ -46,7 +40,7 @@ TeacherLogic::Outcome TeacherLogic::enter(const QString& code, const QString& gr
     if (typed == accessCode())
         return Outcome::OpenMenu;
     if (typed == maskWord()) {
-        maskNames(numberOf(grade), numberOf(section));
+        maskNames(platform::numberOf(grade), platform::numberOf(section));
         return Outcome::None;
     }
     services_.dialogs.message(wrongCodeMessage());

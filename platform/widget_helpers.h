@@ -24,6 +24,31 @@ template <class W> W* named(W* widget, const char* objectName) {
     return widget;
 }
 
+// The objectName of member i of a group of like widgets: "l1_0" ... "l1_11".
+inline QString indexedName(const char* group, int index) {
+    return QString::fromLatin1(group) + QLatin1Char('_') + QString::number(index);
+}
+
+// A bold heading; sizeDelta points larger than the window's font.
+inline QLabel* heading(const QString& text, QWidget* parent, int sizeDelta = 0) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSize(font.pointSize() + sizeDelta);
+    label->setFont(font);
+    return label;
+}
+
+// A sunken label for one row of a listing window.
+inline QLabel* boxedLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setMinimumHeight(22);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    return label;
+}
+
 // Sets up one of the program's modal windows: design name, caption, right to left. Each
 // opening builds the window anew, so nothing is kept between openings.
 inline void setUpWindow(QDialog& window, const char* objectName, const QString& caption) {

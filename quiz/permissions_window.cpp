@@ -1,5 +1,6 @@
 #include "quiz/permissions_window.h"
 
+#include "platform/numbers.h"
 #include "platform/mouse_events.h"
 #include "platform/widget_helpers.h"
 #include "store/helpers.h"
@@ -20,22 +21,6 @@ using platform::named;
 namespace {
 
 constexpr int kPerColumn = 15;
-
-int numberOf(const QString& text) {
-    return static_cast<int>(store::roundHalfEven(store::numericValue(text.toStdString())));
-}
-
-QLabel* heading(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
-QString indexed(const char* group, int i) {
-    return QString::fromLatin1(group) + QLatin1Char('_') + QString::number(i);
-}
 
 QPixmap stateImage(const PermissionRow& row) {
     const char16_t* path = u":/velmora/permission_empty.svg";
@@ -67,7 +52,7 @@ PermissionsWindow::PermissionsWindow(store::DataStore& store, platform::Services
     platform::fillUnchosen(*a, grades);
     a->setCurrentIndex(3);
     platform::fillUnchosen(*a1, sections);
-    logic_.classChanged(numberOf(a->currentText()), numberOf(a1->currentText()));
+    logic_.classChanged(platform::numberOf(a->currentText()), platform::numberOf(a1->currentText()));
     showRows();
     showClassState();
 
@@ -110,15 +95,15 @@ void PermissionsWindow::buildWidgets() {
     Cox->setMinimumContentsLength(12);
     co->setMinimumContentsLength(30);
     co->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    choices->addWidget(heading(QStringLiteral("الصف"), this));
+    choices->addWidget(platform::heading(QStringLiteral("الصف"), this));
     choices->addWidget(a);
-    choices->addWidget(heading(QStringLiteral("الفصل"), this));
+    choices->addWidget(platform::heading(QStringLiteral("الفصل"), this));
     choices->addWidget(a1);
-    choices->addWidget(heading(QStringLiteral("الماده"), this));
+    choices->addWidget(platform::heading(QStringLiteral("الماده"), this));
     choices->addWidget(Cox);
-    choices->addWidget(heading(QStringLiteral("المهاره"), this));
+    choices->addWidget(platform::heading(QStringLiteral("المهاره"), this));
     choices->addWidget(co, 1);
-    choices->addWidget(heading(QStringLiteral("عدد الاسئله"), this));
+    choices->addWidget(platform::heading(QStringLiteral("عدد الاسئله"), this));
     xx = named(new QLabel(this), "xx");
     xx->setMinimumWidth(30);
     choices->addWidget(xx);
@@ -132,7 +117,7 @@ void PermissionsWindow::buildWidgets() {
     all->setCursor(Qt::PointingHandCursor);
     nnb = named(new QLabel(this), "nnb");
     Command3 = named(new QPushButton(QStringLiteral("تطبيق على الجميع"), this), "Command3");
-    classWide->addWidget(heading(QStringLiteral("للجميع"), this));
+    classWide->addWidget(platform::heading(QStringLiteral("للجميع"), this));
     classWide->addWidget(all);
     classWide->addWidget(nnb, 1);
     classWide->addWidget(Command3);
@@ -145,10 +130,10 @@ void PermissionsWindow::buildWidgets() {
     grid->setVerticalSpacing(2);
     for (int column = 0; column < 2; ++column) {
         const int base = column * 6;
-        grid->addWidget(heading(QStringLiteral("اسم الطالب"), this), 0, base);
-        grid->addWidget(heading(QStringLiteral("الحاله"), this), 0, base + 1);
-        grid->addWidget(heading(QStringLiteral("تحديد السؤال"), this), 0, base + 2);
-        grid->addWidget(heading(QStringLiteral("لاجابات"), this), 0, base + 3, 1, 2);
+        grid->addWidget(platform::heading(QStringLiteral("اسم الطالب"), this), 0, base);
+        grid->addWidget(platform::heading(QStringLiteral("الحاله"), this), 0, base + 1);
+        grid->addWidget(platform::heading(QStringLiteral("تحديد السؤال"), this), 0, base + 2);
+        grid->addWidget(platform::heading(QStringLiteral("لاجابات"), this), 0, base + 3, 1, 2);
         grid->setColumnStretch(base, 1);
         if (column == 0)
             grid->setColumnMinimumWidth(base + 5, 24);
@@ -157,20 +142,20 @@ void PermissionsWindow::buildWidgets() {
         const int row = 1 + k % kPerColumn;
         const int base = (k / kPerColumn) * 6;
         l1[k] = new QLabel(this);
-        l1[k]->setObjectName(indexed("l1", k));
+        l1[k]->setObjectName(platform::indexedName("l1", k));
         l1[k]->setMinimumWidth(190);
         aa1[k] = new QLabel(this);
-        aa1[k]->setObjectName(indexed("aa1", k));
+        aa1[k]->setObjectName(platform::indexedName("aa1", k));
         aa1[k]->setCursor(Qt::PointingHandCursor);
         aa1[k]->setMinimumWidth(50);
         d[k] = new QLabel(this);
-        d[k]->setObjectName(indexed("d", k));
+        d[k]->setObjectName(platform::indexedName("d", k));
         d[k]->setCursor(Qt::PointingHandCursor);
         sc[k] = new QLabel(this);
-        sc[k]->setObjectName(indexed("sc", k));
+        sc[k]->setObjectName(platform::indexedName("sc", k));
         sc[k]->setStyleSheet(QStringLiteral("color: #1b7a2e;"));
         kc[k] = new QLabel(this);
-        kc[k]->setObjectName(indexed("kc", k));
+        kc[k]->setObjectName(platform::indexedName("kc", k));
         kc[k]->setStyleSheet(QStringLiteral("color: #b3261e;"));
         grid->addWidget(l1[k], row, base);
         grid->addWidget(aa1[k], row, base + 1);
@@ -191,7 +176,7 @@ void PermissionsWindow::buildWidgets() {
 
 void PermissionsWindow::classChosen() {
     co->clear();
-    logic_.classChanged(numberOf(a->currentText()), numberOf(a1->currentText()));
+    logic_.classChanged(platform::numberOf(a->currentText()), platform::numberOf(a1->currentText()));
 }
 
 void PermissionsWindow::subjectChosen() {

@@ -19,21 +19,9 @@ using platform::named;
 
 namespace {
 
-QLabel* heading(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
 QIcon markerIcon(bool selected) {
     return QIcon(selected ? QStringLiteral(":/velmora/choice_selected.svg")
                           : QStringLiteral(":/velmora/choice_unselected.svg"));
-}
-
-QString indexed(const char* group, int i) {
-    return QString::fromLatin1(group) + QLatin1Char('_') + QString::number(i);
 }
 
 } // namespace
@@ -77,11 +65,11 @@ void QuizWindow::buildWidgets() {
     nameFont.setPointSize(nameFont.pointSize() + 3);
     nameFont.setBold(true);
     l->setFont(nameFont);
-    who->addWidget(heading(QStringLiteral("اهلا بك يا"), this), 0, 0);
+    who->addWidget(platform::heading(QStringLiteral("اهلا بك يا"), this), 0, 0);
     who->addWidget(l, 0, 1, 1, 3);
-    who->addWidget(heading(QStringLiteral("الصف"), this), 1, 0);
+    who->addWidget(platform::heading(QStringLiteral("الصف"), this), 1, 0);
     who->addWidget(aa, 1, 1);
-    who->addWidget(heading(QStringLiteral("المادة"), this), 1, 2);
+    who->addWidget(platform::heading(QStringLiteral("المادة"), this), 1, 2);
     who->addWidget(ll, 1, 3);
     who->setColumnStretch(3, 1);
     top->addLayout(who, 1);
@@ -92,12 +80,12 @@ void QuizWindow::buildWidgets() {
 
     // The skill and its number of questions.
     auto* skillRow = new QHBoxLayout;
-    skillRow->addWidget(heading(QStringLiteral("المهاره"), this));
+    skillRow->addWidget(platform::heading(QStringLiteral("المهاره"), this));
     Co = named(new QComboBox(this), "Co");
     Co->setMinimumContentsLength(40);
     Co->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     skillRow->addWidget(Co, 1);
-    skillRow->addWidget(heading(QStringLiteral("عدد الاسئله"), this));
+    skillRow->addWidget(platform::heading(QStringLiteral("عدد الاسئله"), this));
     xx = named(new QLabel(this), "xx");
     xx->setMinimumWidth(40);
     skillRow->addWidget(xx);
@@ -122,14 +110,14 @@ void QuizWindow::buildWidgets() {
     choiceFont.setPointSize(choiceFont.pointSize() + 2);
     for (int i = 0; i < 6; ++i) {
         o[i] = new QToolButton(this);
-        o[i]->setObjectName(indexed("o", i));
+        o[i]->setObjectName(platform::indexedName("o", i));
         o[i]->setIcon(markerIcon(false));
         o[i]->setIconSize(QSize(30, 30));
         o[i]->setAutoRaise(true);
         o[i]->setCheckable(true); // not exclusive: selecting is handled by the window
         o[i]->hide();
         sf[i] = new QLabel(this);
-        sf[i]->setObjectName(indexed("sf", i));
+        sf[i]->setObjectName(platform::indexedName("sf", i));
         sf[i]->setFont(choiceFont);
         sf[i]->setWordWrap(true);
         sf[i]->setAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter);
@@ -147,10 +135,10 @@ void QuizWindow::buildWidgets() {
     lk = named(new QLabel(QStringLiteral("0"), this), "lk");
     ls->setStyleSheet(QStringLiteral("color: #1b7a2e; font-weight: bold;"));
     lk->setStyleSheet(QStringLiteral("color: #b3261e; font-weight: bold;"));
-    bottom->addWidget(heading(QStringLiteral("الاجابات الصحيحه"), this));
+    bottom->addWidget(platform::heading(QStringLiteral("الاجابات الصحيحه"), this));
     bottom->addWidget(ls);
     bottom->addSpacing(16);
-    bottom->addWidget(heading(QStringLiteral("الاجابات الخطاء"), this));
+    bottom->addWidget(platform::heading(QStringLiteral("الاجابات الخطاء"), this));
     bottom->addWidget(lk);
     bottom->addStretch(1);
     td = named(new QLineEdit(this), "td");
@@ -159,7 +147,7 @@ void QuizWindow::buildWidgets() {
     for (QLineEdit* box : {td, tm})
         box->setMaximumWidth(44);
     ty->setMaximumWidth(64);
-    bottom->addWidget(heading(QStringLiteral("التاريخ"), this));
+    bottom->addWidget(platform::heading(QStringLiteral("التاريخ"), this));
     bottom->addWidget(td);
     bottom->addWidget(tm);
     bottom->addWidget(ty);

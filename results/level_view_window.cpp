@@ -1,5 +1,6 @@
 #include "results/level_view_window.h"
 
+#include "platform/numbers.h"
 #include "platform/widget_helpers.h"
 #include "results/mark_pictures.h"
 #include "store/helpers.h"
@@ -15,14 +16,6 @@ namespace velmora::results {
 using platform::named;
 
 namespace {
-
-int numberOf(const QLabel* label) {
-    return static_cast<int>(store::roundHalfEven(store::numericValue(label->text().toStdString())));
-}
-
-QString indexed(const char* group, int i) {
-    return QString::fromLatin1(group) + QLatin1Char('_') + QString::number(i);
-}
 
 constexpr int kMinPupils = 50;
 constexpr int kCellWidth = 112;
@@ -64,7 +57,7 @@ void LevelViewWindow::buildWidgets() {
     for (int i = 0; i < LevelLogic::kCells; ++i) {
         auto* cell = new QVBoxLayout;
         m[i] = new QLabel(this);
-        m[i]->setObjectName(indexed("m", i));
+        m[i]->setObjectName(platform::indexedName("m", i));
         m[i]->setWordWrap(true);
         m[i]->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         m[i]->setFont(small);
@@ -72,15 +65,15 @@ void LevelViewWindow::buildWidgets() {
         m[i]->setMinimumHeight(44);
         auto* marks = new QHBoxLayout;
         aa1[i] = new QLabel(this);
-        aa1[i]->setObjectName(indexed("aa1", i));
+        aa1[i]->setObjectName(platform::indexedName("aa1", i));
         aa1[i]->setStyleSheet(QStringLiteral("color: #1b7a2e;"));
         p[i] = new QLabel(this);
-        p[i]->setObjectName(indexed("p", i));
+        p[i]->setObjectName(platform::indexedName("p", i));
         p[i]->setFixedSize(32, 32);
         p[i]->setFrameShape(QFrame::StyledPanel);
         p[i]->setAlignment(Qt::AlignCenter);
         ab1[i] = new QLabel(this);
-        ab1[i]->setObjectName(indexed("ab1", i));
+        ab1[i]->setObjectName(platform::indexedName("ab1", i));
         ab1[i]->setStyleSheet(QStringLiteral("color: #b3261e;"));
         // Right to left: the right count stands right of the picture, the wrong count left.
         marks->addWidget(aa1[i], 1, Qt::AlignRight);
@@ -137,9 +130,9 @@ void LevelViewWindow::changeSubject() {
 }
 
 void LevelViewWindow::refresh() {
-    if (numberOf(c) < 1 || numberOf(c1) < 1)
+    if (platform::numberOf(c->text()) < 1 || platform::numberOf(c1->text()) < 1)
         return;
-    const LevelPage page = logic_.page(numberOf(cm), numberOf(c1), v->value(), v1->value());
+    const LevelPage page = logic_.page(platform::numberOf(cm->text()), platform::numberOf(c1->text()), v->value(), v1->value());
     l1->setText(page.pupilName);
     for (int i = 0; i < LevelLogic::kCells; ++i) {
         const LevelCell& cell = page.cells[static_cast<std::size_t>(i)];
