@@ -138,6 +138,8 @@ struct ScanRow {
     int filled; // choices stored
 };
 
+void PrintTo(const ScanRow& row, std::ostream* os) { *os << row.name; }
+
 class CorrectChoiceScan : public QuestionEditorTest, public ::testing::WithParamInterface<ScanRow> {};
 
 TEST_P(CorrectChoiceScan, StopsAtTheFirstEmptyChoice) {
