@@ -160,6 +160,15 @@ TEST_F(PermissionsTest, ClassWideStateCyclesAndApplyToAllCreatesMissingRecords) 
         EXPECT_EQ(window->aa1[k]->text(), QStringLiteral("2"));
 }
 
+TEST_F(PermissionsTest, StepFromANumberTheSkillNoLongerHasGoesBackToRandom) {
+    school->permit(4, 2, math, 2, 1, 5); // the skill has 2 questions now
+    auto window = open(2);
+    EXPECT_EQ(window->aa1[0]->text(), QStringLiteral("5"));
+    QTest::mouseClick(window->aa1[0], Qt::LeftButton);
+    EXPECT_EQ(window->aa1[0]->text(), QStringLiteral("عشوائي"));
+    EXPECT_EQ(permissions().at(0).mode, 100);
+}
+
 TEST_F(PermissionsTest, LastMatchingRecordDecidesARowAndIsTheOneWritten) {
     school->permit(4, 2, math, 0, 3, 100);
     school->permit(4, 2, math, 0, 3, 0);
