@@ -27,10 +27,12 @@ CodeListWindow::CodeListWindow(store::DataStore& store, platform::Services& serv
     platform::setUpWindow(*this, subjects ? "Form23" : "Form33",
                           subjects ? QStringLiteral("Form23") : QString());
     buildWidgets(list);
+    platform::withoutDefaultButton(*this);
 
     // Opening: the target is the next free number; the bar's range ends one past the count
     // and stands at 1. The list is drawn by the first save, delete or move of the bar.
     showTarget();
+    v->setTracking(false); // a dragged thumb counts once, when released
     v->setRange(0, logic_.count() + 1);
     v->setSingleStep(1);
     v->setPageStep(1);

@@ -34,6 +34,7 @@ QuestionEditorWindow::QuestionEditorWindow(store::DataStore& store, platform::Se
     : QDialog(parent), logic_(store, services), store_(store) {
     platform::setUpWindow(*this, "Form25", QStringLiteral("مهارات خامس"));
     buildWidgets();
+    platform::withoutDefaultButton(*this);
 
     platform::fillUnchosen(*c1, QuestionEditorLogic::gradeItems());
     platform::fillUnchosen(*c, logic_.subjectItems());
@@ -120,7 +121,6 @@ void QuestionEditorWindow::buildWidgets() {
     controls->addWidget(lf);
     Command1 = named(new QPushButton(QStringLiteral("حفظ"), this), "Command1");
     // Enter in te calls a question up; it must not press the save button as well.
-    Command1->setAutoDefault(false);
     controls->addWidget(Command1);
     root->addLayout(controls);
 

@@ -43,11 +43,13 @@ SkillsEditorWindow::SkillsEditorWindow(store::DataStore& store, platform::Servic
     : QDialog(parent), logic_(store, services, grade) {
     platform::setUpWindow(*this, designName(grade), caption(grade));
     buildWidgets();
+    platform::withoutDefaultButton(*this);
 
     // Opening: the subjects with none chosen, the target from the editor's count, the bar
     // at 1; the grid stays empty until a subject is chosen or the bar moves.
     platform::fillUnchosen(*c, logic_.subjectItems());
     showTarget();
+    v->setTracking(false); // a dragged thumb counts once, when released
     v->setRange(0, 32767);
     v->setSingleStep(1);
     v->setPageStep(1);

@@ -79,6 +79,7 @@ AdminMenu::AdminMenu(store::DataStore& store, platform::Services& services, QWid
                     [this, open = entry.open] { open(store_, services_, this); });
         }
     }
+    platform::withoutDefaultButton(*this);
 }
 
 void runAdminMenu(store::DataStore& store, platform::Services& services, QWidget* parent) {

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QStringList>
 
@@ -39,9 +40,16 @@ inline QLabel* heading(const QString& text, QWidget* parent, int sizeDelta = 0) 
     return label;
 }
 
+// A label for stored text: shown as typed, never read as markup.
+inline QLabel* plainLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
 // A sunken label for one row of a listing window.
 inline QLabel* boxedLabel(QWidget* parent) {
-    auto* label = new QLabel(parent);
+    QLabel* label = plainLabel(parent);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setMinimumHeight(22);
@@ -56,6 +64,15 @@ inline void setUpWindow(QDialog& window, const char* objectName, const QString& 
     window.setWindowTitle(caption);
     window.setLayoutDirection(Qt::RightToLeft);
     window.setModal(true);
+}
+
+// Enter in a window's text boxes types nothing and presses no button: a QDialog would
+// otherwise press its first button (a save) for it. Call once the buttons exist.
+inline void withoutDefaultButton(QDialog& window) {
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
 }
 
 } // namespace velmora::platform

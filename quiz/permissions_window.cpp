@@ -38,6 +38,7 @@ PermissionsWindow::PermissionsWindow(store::DataStore& store, platform::Services
     : QDialog(parent), services_(services), logic_(store) {
     platform::setUpWindow(*this, "Form26", QStringLiteral("نتائج رابع"));
     buildWidgets();
+    platform::withoutDefaultButton(*this);
 
     // Opening: the first subject and grade 3 chosen, no section, no skill, empty rows.
     platform::fillUnchosen(*Cox, logic_.subjectItems());
@@ -115,7 +116,7 @@ void PermissionsWindow::buildWidgets() {
     all->setMinimumWidth(70);
     all->setAlignment(Qt::AlignCenter);
     all->setCursor(Qt::PointingHandCursor);
-    nnb = named(new QLabel(this), "nnb");
+    nnb = named(platform::plainLabel(this), "nnb");
     Command3 = named(new QPushButton(QStringLiteral("تطبيق على الجميع"), this), "Command3");
     classWide->addWidget(platform::heading(QStringLiteral("للجميع"), this));
     classWide->addWidget(all);
@@ -141,7 +142,7 @@ void PermissionsWindow::buildWidgets() {
     for (int k = 0; k < kRows; ++k) {
         const int row = 1 + k % kPerColumn;
         const int base = (k / kPerColumn) * 6;
-        l1[k] = new QLabel(this);
+        l1[k] = platform::plainLabel(this);
         l1[k]->setObjectName(platform::indexedName("l1", k));
         l1[k]->setMinimumWidth(190);
         aa1[k] = new QLabel(this);

@@ -31,6 +31,7 @@ QuizWindow::QuizWindow(store::DataStore& store, platform::Services& services,
     : QDialog(parent), store_(store), services_(services), logic_(store, services, context) {
     platform::setUpWindow(*this, "Form19", QStringLiteral("صف رابع"));
     buildWidgets();
+    platform::withoutDefaultButton(*this);
 
     l->setText(context.pupilName);
     aa->setText(context.gradeText);
@@ -58,9 +59,9 @@ void QuizWindow::buildWidgets() {
     // Who and what: welcome, grade, subject, beside a decorative picture.
     auto* top = new QHBoxLayout;
     auto* who = new QGridLayout;
-    l = named(new QLabel(this), "l");
+    l = named(platform::plainLabel(this), "l");
     aa = named(new QLabel(this), "aa");
-    ll = named(new QLabel(this), "ll");
+    ll = named(platform::plainLabel(this), "ll");
     QFont nameFont = l->font();
     nameFont.setPointSize(nameFont.pointSize() + 3);
     nameFont.setBold(true);
@@ -92,7 +93,7 @@ void QuizWindow::buildWidgets() {
     root->addLayout(skillRow);
 
     // The question and its choices.
-    mh = named(new QLabel(this), "mh");
+    mh = named(platform::plainLabel(this), "mh");
     mh->setWordWrap(true);
     // Questions often start with digits: keep them at the right edge all the same.
     mh->setAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter);
@@ -116,7 +117,7 @@ void QuizWindow::buildWidgets() {
         o[i]->setAutoRaise(true);
         o[i]->setCheckable(true); // not exclusive: selecting is handled by the window
         o[i]->hide();
-        sf[i] = new QLabel(this);
+        sf[i] = platform::plainLabel(this);
         sf[i]->setObjectName(platform::indexedName("sf", i));
         sf[i]->setFont(choiceFont);
         sf[i]->setWordWrap(true);
@@ -158,7 +159,6 @@ void QuizWindow::buildWidgets() {
     Command11 = named(new QPushButton(QStringLiteral("مستواي"), this), "Command11");
     Command9 = named(new QPushButton(QStringLiteral("تغير كلمة السر"), this), "Command9");
     Command10 = named(new QPushButton(QStringLiteral("خروج"), this), "Command10");
-    Command1->setDefault(true);
     for (QPushButton* button : {Command1, Command11, Command9, Command10})
         buttons->addWidget(button);
     buttons->insertStretch(1, 1);

@@ -36,12 +36,12 @@ void LevelViewWindow::buildWidgets() {
 
     auto* top = new QHBoxLayout;
     Label2 = named(new QLabel(QStringLiteral("المادة"), this), "Label2");
-    ll = named(new QLabel(this), "ll");
+    ll = named(platform::plainLabel(this), "ll");
     QFont big = ll->font();
     big.setBold(true);
     big.setPointSize(big.pointSize() + 3);
     ll->setFont(big);
-    l1 = named(new QLabel(this), "l1");
+    l1 = named(platform::plainLabel(this), "l1");
     l1->setFont(big);
     top->addWidget(Label2);
     top->addWidget(ll);
@@ -56,7 +56,7 @@ void LevelViewWindow::buildWidgets() {
     small.setPointSize(small.pointSize() - 2);
     for (int i = 0; i < LevelLogic::kCells; ++i) {
         auto* cell = new QVBoxLayout;
-        m[i] = new QLabel(this);
+        m[i] = platform::plainLabel(this);
         m[i]->setObjectName(platform::indexedName("m", i));
         m[i]->setWordWrap(true);
         m[i]->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);

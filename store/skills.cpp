@@ -17,7 +17,10 @@ std::vector<ListedSkill> skillsOfSubject(const DataStore& store, int grade, int 
     store.forEachRecord(*file, 1, store.recordCount(*file),
                         [&](std::int32_t n, std::span<const std::uint8_t> bytes) {
                             const auto record = decode<SkillRecord>(bytes);
-                            if (record.subjectName.elements()[slot].trimmed() == wanted)
+                            // A never-written slot (all NUL) belongs to no subject, not
+                            // even one whose name is empty.
+                            const auto& owner = record.subjectName.elements()[slot];
+                            if (!owner.neverWritten() && owner.trimmed() == wanted)
                                 skills.push_back({n, record.skillName.elements()[slot].trimmed()});
                         });
     return skills;

@@ -16,7 +16,7 @@ struct ListedSkill {
 };
 
 // Records 1..(the file's record count) of the grade's skills file whose subjectName slot for
-// the subject position, trimmed, equals the subject's name as a 20-character field stores
+// the subject position was written and, trimmed, equals the subject's name as a 20-character field stores
 // it (cut to 20, trimmed), in record order. The list position is the skill position.
 // Empty for a grade outside 1..6 or a subject position without a slot (outside 0..20).
 std::vector<ListedSkill> skillsOfSubject(const DataStore& store, int grade, int subject,

@@ -147,6 +147,16 @@ TEST_P(CodeListTest, RowsPastTheEndAreEmptyAndCannotBeLoaded) {
 
 // The window: the bar stands at 1 after opening and the list is not drawn until it moves,
 // a save or a delete.
+TEST_P(CodeListTest, EnterInTheNameBoxSavesNothing) {
+    CodeListWindow window(*store, services, GetParam());
+    window.show();
+    window.tx->setText(QStringLiteral("العلوم"));
+    QTest::keyClick(window.tx, Qt::Key_Return);
+    QTest::keyClick(window.tx, Qt::Key_Enter);
+    EXPECT_TRUE(entries().empty());
+    EXPECT_EQ(window.tx->text(), QStringLiteral("العلوم"));
+}
+
 TEST_P(CodeListTest, WindowScrollPositionRules) {
     addEntries({"A", "B", "C"});
     CodeListWindow window(*store, services, GetParam());
