@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <map>
 
 namespace velmora::quiz {
 
@@ -57,6 +56,7 @@ std::optional<QStringList> QuizLogic::skillList() {
     // First question (lowest record number) of each skill position 0..50.
     std::array<std::int32_t, kMaxListedSkill + 1> first{};
     std::int32_t damaged = 0;
+    bySkillText_.emplace();
     store_.forEachRecord(kQuestions, 1, store_.count(kQuestions),
                          [&](std::int32_t n, std::span<const std::uint8_t> bytes) {
                              using Q = store::QuestionRecord;
@@ -66,12 +66,15 @@ std::optional<QStringList> QuizLogic::skillList() {
                                  return false;
                              }
                              if (store::peekInt16(bytes, Q::kGradeOffset) == context_.grade &&
-                                 store::peekInt16(bytes, Q::kSubjectOffset) == context_.subject &&
-                                 skill <= kMaxListedSkill && first[static_cast<std::size_t>(skill)] == 0)
-                                 first[static_cast<std::size_t>(skill)] = n;
+                                 store::peekInt16(bytes, Q::kSubjectOffset) == context_.subject) {
+                                 indexBank(bytes, n);
+                                 if (skill <= kMaxListedSkill && first[static_cast<std::size_t>(skill)] == 0)
+                                     first[static_cast<std::size_t>(skill)] = n;
+                             }
                              return true;
                          });
     if (damaged != 0) {
+        bySkillText_.reset();
         services_.dialogs.message(messages::damagedQuestion(damaged));
         services_.exiter.exitNow(1);
         return std::nullopt;
@@ -83,13 +86,40 @@ std::optional<QStringList> QuizLogic::skillList() {
     return skills;
 }
 
-int QuizLogic::permissionFor(const std::vector<store::PermissionRecord>& permissions,
-                             int skill) const {
-    for (const auto& p : permissions)
-        if (p.grade == context_.grade && p.section == context_.section &&
-            p.subject == context_.subject && p.skill == skill && p.pupil == context_.pupil)
-            return p.mode;
-    return kNoPermission;
+void QuizLogic::indexBank(std::span<const std::uint8_t> bytes, std::int32_t record) {
+    const auto question = store::decode<store::QuestionRecord>(bytes);
+    (*bySkillText_)[question.skillName.trimmed()].push_back({record, question.skill});
+}
+
+const std::vector<QuizLogic::Entry>& QuizLogic::questionsOf(const std::string& skillText) {
+    if (!bySkillText_) {
+        bySkillText_.emplace();
+        store_.forEachRecord(kQuestions, 1, store_.count(kQuestions),
+                             [&](std::int32_t n, std::span<const std::uint8_t> bytes) {
+                                 using Q = store::QuestionRecord;
+                                 if (store::peekInt16(bytes, Q::kGradeOffset) == context_.grade &&
+                                     store::peekInt16(bytes, Q::kSubjectOffset) == context_.subject)
+                                     indexBank(bytes, n);
+                             });
+    }
+    static const std::vector<Entry> none;
+    const auto it = bySkillText_->find(skillText);
+    return it == bySkillText_->end() ? none : it->second;
+}
+
+int QuizLogic::permissionFor(int skill) {
+    if (!modeOfSkill_) {
+        modeOfSkill_.emplace();
+        store_.forEachRecord(kPermissions, 1, store_.count(kPermissions),
+                             [&](std::int32_t, std::span<const std::uint8_t> bytes) {
+                                 const auto p = store::decode<store::PermissionRecord>(bytes);
+                                 if (p.grade == context_.grade && p.section == context_.section &&
+                                     p.subject == context_.subject && p.pupil == context_.pupil)
+                                     modeOfSkill_->try_emplace(p.skill, p.mode); // the first decides
+                             });
+    }
+    const auto it = modeOfSkill_->find(skill);
+    return it == modeOfSkill_->end() ? kNoPermission : it->second;
 }
 
 std::optional<ShownQuestion> QuizLogic::draw(const QString& skillText) {
@@ -99,42 +129,18 @@ std::optional<ShownQuestion> QuizLogic::draw(const QString& skillText) {
     const store::ClassRecord pupil = pupilRecord();
     const std::string wanted(store::trimSpaces(skillText.toStdString()));
 
-    // The permissions file is read once per draw; the first record of the pupil for a skill
-    // decides, so each skill position is looked up only once.
-    std::optional<std::vector<store::PermissionRecord>> permissions;
-    std::map<int, int> modeOfSkill;
     bool refused = false;
-    store_.forEachRecord(kQuestions, 1, store_.count(kQuestions),
-                         [&](std::int32_t n, std::span<const std::uint8_t> bytes) {
-                             using Q = store::QuestionRecord;
-                             if (store::peekInt16(bytes, Q::kGradeOffset) != context_.grade ||
-                                 store::peekInt16(bytes, Q::kSubjectOffset) != context_.subject)
-                                 return true;
-                             const auto question = store::decode<Q>(bytes);
-                             if (question.skillName.trimmed() != wanted)
-                                 return true;
-                             if (mode_ == kNoPermission) {
-                                 if (!permissions) {
-                                     permissions.emplace();
-                                     store_.forEachRecord(
-                                         kPermissions, 1, store_.count(kPermissions),
-                                         [&](std::int32_t, std::span<const std::uint8_t> p) {
-                                             permissions->push_back(
-                                                 store::decode<store::PermissionRecord>(p));
-                                         });
-                                 }
-                                 auto [it, added] = modeOfSkill.try_emplace(question.skill, 0);
-                                 if (added)
-                                     it->second = permissionFor(*permissions, question.skill);
-                                 if (it->second == store::PermissionRecord::kForbidden) {
-                                     refused = true;
-                                     return false;
-                                 }
-                                 mode_ = it->second;
-                             }
-                             candidates_.push_back(n);
-                             return true;
-                         });
+    for (const Entry& question : questionsOf(wanted)) {
+        if (mode_ == kNoPermission) {
+            const int mode = permissionFor(question.skill);
+            if (mode == store::PermissionRecord::kForbidden) {
+                refused = true;
+                break;
+            }
+            mode_ = mode;
+        }
+        candidates_.push_back(question.record);
+    }
     if (refused || mode_ == kNoPermission) {
         services_.dialogs.message(text(messages::kNotAllowed));
         return std::nullopt;

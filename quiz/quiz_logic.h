@@ -9,7 +9,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <optional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace velmora::quiz {
@@ -71,14 +74,24 @@ private:
     [[nodiscard]] int classFile() const;
     [[nodiscard]] store::ClassRecord pupilRecord() const;
     [[nodiscard]] std::pair<int, int> countsOf(const store::ClassRecord& pupil, int skill) const;
-    // Mode of the first permission record of the pupil for a skill, or kNoPermission.
-    [[nodiscard]] int permissionFor(const std::vector<store::PermissionRecord>& permissions,
-                                    int skill) const;
+    // The bank and the permissions cannot change while the quiz window is open (every other
+    // window that writes them is closed), so each is read once per window: the questions of
+    // the pupil's grade and subject by skill text, in bank order, and the mode of the first
+    // permission record of the pupil for each skill position.
+    struct Entry {
+        std::int32_t record;
+        int skill;
+    };
+    void indexBank(std::span<const std::uint8_t> bytes, std::int32_t record);
+    const std::vector<Entry>& questionsOf(const std::string& skillText);
+    int permissionFor(int skill);
 
     store::DataStore& store_;
     platform::Services& services_;
     QuizContext context_;
     QString chosenSkill_;
+    std::optional<std::unordered_map<std::string, std::vector<Entry>>> bySkillText_;
+    std::optional<std::map<int, int>> modeOfSkill_;
     std::vector<std::int32_t> candidates_;
     std::int32_t currentQuestion_ = 0;
     int currentSkill_ = 0;
