@@ -79,12 +79,14 @@ bool CodeListLogic::save(const QString& name) {
     return true;
 }
 
-bool CodeListLogic::remove() {
+bool CodeListLogic::remove(const std::function<void()>& showDeleted) {
     if (store_.compactListFile(file_, target_) == store::CompactResult::BeyondEnd) {
         services_.dialogs.message(cannotDeleteMessage());
         return false;
     }
     target_ = count() + 1;
+    if (showDeleted)
+        showDeleted();
     services_.dialogs.message(deletedMessage());
     return true;
 }

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace velmora::authoring {
@@ -49,8 +50,9 @@ public:
     bool save(const QString& name);
 
     // Deletes the target entry, renumbering the later ones. False, after "لايمكن الحذف",
-    // when the target is past the last entry; on success "تم الحذف" is shown.
-    bool remove();
+    // when the target is past the last entry; on success showDeleted lets the window empty
+    // its box and show the new target, then "تم الحذف" is shown.
+    bool remove(const std::function<void()>& showDeleted = {});
 
     static const QString& cannotSaveMessage();
     static const QString& cannotDeleteMessage();

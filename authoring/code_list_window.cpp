@@ -47,15 +47,15 @@ CodeListWindow::CodeListWindow(store::DataStore& store, platform::Services& serv
         refresh();
     });
     connect(Command2, &QPushButton::clicked, this, [this] {
-        if (!logic_.remove())
-            return;
-        tx->clear();
-        showTarget();
-        {
-            const QSignalBlocker blocker(v);
-            v->setValue(0);
-        }
-        refresh();
+        logic_.remove([this] {
+            tx->clear();
+            showTarget();
+            {
+                const QSignalBlocker blocker(v);
+                v->setValue(0);
+            }
+            refresh();
+        });
     });
     for (int i = 0; i < CodeListLogic::kRows; ++i) {
         platform::onDoubleClick(*l2[static_cast<std::size_t>(i)], [this, i] {

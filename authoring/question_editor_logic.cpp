@@ -48,7 +48,7 @@ void QuestionEditorLogic::refuseSubjectWithoutSlot() {
         QStringLiteral("لا مكان لهذه الماده في السجلات: تتسع السجلات لاحدى وعشرين ماده فقط"));
 }
 
-void QuestionEditorLogic::chooseSubject(int position) {
+void QuestionEditorLogic::chooseSubject(int position, const std::function<void()>& listEmptied) {
     subject_ = position >= 0 && position < subjects_.size() ? position : -1;
     if (subject_ < 0) {
         services_.dialogs.message(chooseSubjectMessage());
@@ -56,6 +56,8 @@ void QuestionEditorLogic::chooseSubject(int position) {
     }
     skills_.clear();
     skill_ = -1;
+    if (listEmptied)
+        listEmptied();
     if (!subjectHasSlot()) {
         refuseSubjectWithoutSlot();
         return;

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -49,7 +50,9 @@ public:
     // A grade chosen in `c1`; the skill list follows only when the subject is chosen again.
     void chooseGrade(int position);
     // A subject chosen in `c`: refills the skill list for the chosen grade, nothing chosen.
-    void chooseSubject(int position);
+    // listEmptied runs once the skill list is emptied, before any message, so the window
+    // shows the empty list while the message is up.
+    void chooseSubject(int position, const std::function<void()>& listEmptied = {});
     void chooseSkill(int position);
     // Marker `o(i)` clicked: choice i is the correct one.
     void markChoice(int choice);

@@ -131,7 +131,7 @@ void QuestionEditorWindow::buildWidgets() {
 void QuestionEditorWindow::connectWidgets() {
     connect(c1, &QComboBox::activated, this, [this](int index) { logic_.chooseGrade(index); });
     connect(c, &QComboBox::activated, this, [this](int index) {
-        logic_.chooseSubject(index);
+        logic_.chooseSubject(index, [this] { Co->clear(); });
         platform::fillUnchosen(*Co, logic_.skillItems());
     });
     connect(Co, &QComboBox::activated, this, [this](int index) { logic_.chooseSkill(index); });

@@ -157,6 +157,24 @@ TEST_P(CodeListTest, EnterInTheNameBoxSavesNothing) {
     EXPECT_EQ(window.tx->text(), QStringLiteral("العلوم"));
 }
 
+TEST_P(CodeListTest, DeletedIsReportedOnceTheBoxIsEmptied) {
+    addEntries({"A", "B"});
+    CodeListWindow window(*store, services, GetParam());
+    window.v->setValue(0); // the list is drawn once the bar moves
+    QTest::mouseDClick(window.l2[1], Qt::LeftButton); // entry 2
+    ASSERT_EQ(window.tx->text().trimmed(), QStringLiteral("B"));
+    QString boxWhileShown = QStringLiteral("unchanged");
+    QString targetWhileShown;
+    fakes.dialogs.onMessage = [&](const QString&) {
+        boxWhileShown = window.tx->text();
+        targetWhileShown = window.lf->text();
+    };
+    QTest::mouseClick(window.Command2, Qt::LeftButton);
+    EXPECT_EQ(fakes.dialogs.messages.back(), CodeListLogic::deletedMessage());
+    EXPECT_TRUE(boxWhileShown.isEmpty());
+    EXPECT_EQ(targetWhileShown, QStringLiteral("2"));
+}
+
 TEST_P(CodeListTest, WindowScrollPositionRules) {
     addEntries({"A", "B", "C"});
     CodeListWindow window(*store, services, GetParam());

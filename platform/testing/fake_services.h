@@ -14,7 +14,11 @@ namespace velmora::platform::testing {
 
 class FakeDialogs final : public Dialogs {
 public:
-    void message(const QString& text) override { messages.push_back(text); }
+    void message(const QString& text) override {
+        messages.push_back(text);
+        if (onMessage)
+            onMessage(text);
+    }
     bool confirm(const QString& text, const QString& title) override {
         confirmations.push_back(text);
         (void)title;
@@ -44,6 +48,8 @@ public:
     std::vector<QString> prompts;
     std::deque<bool> confirmAnswers;
     std::deque<std::optional<QString>> inputAnswers;
+    // Runs while a message is "up": what the window shows at that moment can be checked.
+    std::function<void(const QString&)> onMessage;
 };
 
 // Records each window opened; onOpen may work the window before it "closes".
