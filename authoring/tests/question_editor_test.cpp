@@ -1,11 +1,12 @@
 #include "authoring/question_editor_logic.h"
-#include "store/testing/test_folder.h"
 #include "authoring/question_editor_window.h"
 #include "authoring/question_list_logic.h"
 #include "authoring/question_list_window.h"
 #include "platform/testing/fake_services.h"
+#include "platform/testing/widget_testing.h"
 #include "store/data_store.h"
 #include "store/file_table.h"
+#include "store/testing/test_folder.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -26,6 +27,9 @@ using store::QuestionRecord;
 namespace fs = std::filesystem;
 
 namespace {
+
+using velmora::platform::testing::child;
+using velmora::platform::testing::choose;
 
 const QString kChooseSubject = QStringLiteral("اختر الماده");
 const QString kChooseGrade = QStringLiteral("اختر الصف");
@@ -419,15 +423,6 @@ TEST_F(QuestionEditorTest, ListPagesThroughTheBank) {
 // The windows, worked through their widgets.
 class QuestionWindowsTest : public QuestionEditorTest {
 protected:
-    template <class W> static W* child(QWidget& window, const QString& name) {
-        auto* widget = window.findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
-    static void choose(QComboBox& list, int index) {
-        list.setCurrentIndex(index);
-        Q_EMIT list.activated(index);
-    }
     static QStringList column(const authoring::QuestionListGrid& list) {
         QStringList shown;
         for (QLabel* label : list.lx)

@@ -1,8 +1,9 @@
 #include "main/main_window.h"
-#include "store/testing/test_folder.h"
 #include "platform/single_instance.h"
 #include "platform/testing/fake_services.h"
+#include "platform/testing/widget_testing.h"
 #include "store/data_store.h"
+#include "store/testing/test_folder.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -18,16 +19,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using velmora::platform::testing::child;
+using velmora::platform::testing::choose;
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         folder = store::testing::testFolder("main");
-    }
-
-    template <class W> W* child(QWidget& window, const char* name) {
-        auto* widget = window.findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
     }
 
     void writeSubjects(std::initializer_list<const char*> names) {

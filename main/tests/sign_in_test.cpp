@@ -1,7 +1,8 @@
 #include "main/main_window.h"
-#include "store/testing/test_folder.h"
 #include "platform/testing/fake_services.h"
+#include "platform/testing/widget_testing.h"
 #include "store/testing/school_builder.h"
+#include "store/testing/test_folder.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -15,6 +16,9 @@
 using namespace velmora;
 
 namespace {
+
+using velmora::platform::testing::child;
+using velmora::platform::testing::choose;
 
 class SignInTest : public ::testing::Test {
 protected:
@@ -36,10 +40,6 @@ protected:
         ASSERT_TRUE(window->startUp());
     }
 
-    static void choose(QComboBox* list, int index) {
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
-    }
     static QStringList itemsOf(const QComboBox* list) {
         QStringList items;
         for (int i = 0; i < list->count(); ++i)

@@ -6,6 +6,7 @@
 #include "authoring/skills_editor_window.h"
 #include "main/main_window.h"
 #include "platform/testing/fake_services.h"
+#include "platform/testing/widget_testing.h"
 #include "quiz/permissions_window.h"
 #include "quiz/quiz_window.h"
 #include "results/level_view_window.h"
@@ -23,20 +24,10 @@ using namespace velmora;
 
 namespace {
 
-void choose(QComboBox* list, const QString& text) {
-    const int index = list->findText(text);
-    ASSERT_GE(index, 0) << text.toStdString();
-    list->setCurrentIndex(index);
-    Q_EMIT list->activated(index);
-}
+using velmora::platform::testing::child;
+using velmora::platform::testing::choose;
 
 void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-
-template <class W> W* child(QWidget& window, const char* name) {
-    auto* widget = window.findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
 
 TEST(WholeLoop, TeacherBuildsAndAllowsThePupilAnswers) {
     const auto folder = store::testing::testFolder("loop");

@@ -1,7 +1,8 @@
 #include "platform/testing/fake_services.h"
-#include "store/testing/test_folder.h"
+#include "platform/testing/widget_testing.h"
 #include "quiz/permissions_window.h"
 #include "store/testing/school_builder.h"
+#include "store/testing/test_folder.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -15,6 +16,9 @@ using namespace velmora::quiz;
 using Kind = PermissionState::Kind;
 
 namespace {
+
+using velmora::platform::testing::child;
+using velmora::platform::testing::choose;
 
 class PermissionsTest : public ::testing::Test {
 protected:
@@ -45,10 +49,6 @@ protected:
         choose(window->Cox, math);
         choose(window->co, skill);
         return window;
-    }
-    static void choose(QComboBox* list, int index) {
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
     }
     std::vector<store::PermissionRecord> permissions() const {
         std::vector<store::PermissionRecord> all;

@@ -1,4 +1,5 @@
 #include "quiz_fixture.h"
+#include "platform/testing/widget_testing.h"
 
 #include "quiz/quiz_window.h"
 
@@ -16,17 +17,11 @@ using quiz::testing::text;
 
 namespace {
 
+using velmora::platform::testing::child;
+using velmora::platform::testing::choose;
+
 class QuizWindowTest : public QuizFixture {
 protected:
-    template <class W> W* child(QWidget& window, const char* name) {
-        auto* widget = window.findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    static void choose(QComboBox* list, int index) {
-        list->setCurrentIndex(index);
-        Q_EMIT list->activated(index);
-    }
 };
 
 TEST_F(QuizWindowTest, OpensWithContextDateAndSkillsButNoQuestion) {
