@@ -37,12 +37,9 @@ protected:
     void open(std::initializer_list<const char*> subjects = {"لغتي", "الرياضيات"}) {
         {
             store::DataStore seed(folder);
-            seed.openDataFiles();
-            for (const char* name : subjects) {
-                store::CodeRecord subject;
-                subject.name.assign(name);
-                seed.append(store::files::kSubjects, subject);
-            }
+            store::testing::SchoolBuilder school(seed);
+            for (const char* name : subjects)
+                school.subject(name);
             for (const auto& [record, subject, text] : seededSkills) {
                 auto skill = seed.read<store::SkillRecord>(kFile, record);
                 skill.skillName.elements()[static_cast<std::size_t>(subject)].assign(text);

@@ -30,12 +30,9 @@ protected:
 
     void writeSubjects(std::initializer_list<const char*> names) {
         store::DataStore store(folder);
-        store.openDataFiles();
-        for (const char* name : names) {
-            store::CodeRecord subject;
-            subject.name.assign(name);
-            store.append(store::files::kSubjects, subject);
-        }
+        store::testing::SchoolBuilder school(store);
+        for (const char* name : names)
+            school.subject(name);
     }
 
     static QStringList itemsOf(const QComboBox& list) {
